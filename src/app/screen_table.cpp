@@ -1,0 +1,6 @@
+#include "app/screen_table.h"
+
+std::vector<ScreenEntry> programScreens()
+{
+    return {};
+}

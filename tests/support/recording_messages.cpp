@@ -1,0 +1,11 @@
+#include "support/recording_messages.h"
+
+RecordingMessages::RecordingMessages()
+{
+    setMessageService(this);
+}
+
+RecordingMessages::~RecordingMessages()
+{
+    setMessageService(nullptr);
+}
