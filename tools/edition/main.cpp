@@ -1,0 +1,32 @@
+// The edition compiler:
+//   trazela-edition compile SOURCES DATAFOLDER   writes every file of the data folder
+//   trazela-edition check DATAFOLDER             loads it with the program's loaders
+#include "check.h"
+#include "compile.h"
+#include "diagnostics.h"
+
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    QTextStream err(stderr);
+    if (args.size() == 4 && args.at(1) == QLatin1String("compile")) {
+        QElapsedTimer timer;
+        timer.start();
+        Diagnostics diagnostics;
+        const bool ok = compileEdition(args.at(2), args.at(3), diagnostics);
+        QTextStream(stdout) << "edition compiled in " << timer.elapsed() << " ms: " << diagnostics.errors()
+                            << " errors, " << diagnostics.warnings() << " warnings\n";
+        return ok ? 0 : 1;
+    }
+    if (args.size() == 3 && args.at(1) == QLatin1String("check"))
+        return checkDataFolder(args.at(2)) ? 0 : 1;
+    err << "usage: trazela-edition compile SOURCES DATAFOLDER\n"
+           "       trazela-edition check DATAFOLDER\n";
+    return 2;
+}
