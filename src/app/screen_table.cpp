@@ -1,6 +1,19 @@
 #include "app/screen_table.h"
 
+#include "app/question_dialog.h"
+#include "app/screens.h"
+#include "data/data_store.h"
+
+Screens& screens()
+{
+    static Screens all;
+    return all;
+}
+
 std::vector<ScreenEntry> programScreens()
 {
-    return {};
+    return {
+        {"TForm4", 4, 60, false,
+         [](DataStore& store) { return screens().Form4 = new TForm4(store.uiText); }},
+    };
 }

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/hint_bubble.h"
 #include "app/splash_window.h"
 #include "data/data_store.h"
 #include "platform/message_service.h"
@@ -57,7 +58,7 @@ void ScreenCreation::create(const ScreenEntry& entry)
     if (entry.progress > 0 && splash_)
         splash_->setProgress(entry.progress);
     QWidget* screen = entry.create(store_);
-    if (!mainWindow_)
+    if (entry.group == 0 && !mainWindow_)
         mainWindow_ = screen;
     created_.push_back(entry.name);
 }
@@ -91,6 +92,7 @@ int runProgram(int argc, char** argv)
     if (store.run.startupAborted)
         return EXIT_FAILURE;
 
+    installHintBubbles();
     TBienvenida splash(store.pictures.chica);
     splash.show();
     splash.repaint();

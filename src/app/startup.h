@@ -18,7 +18,7 @@ public:
     // each group. False when start-up was aborted.
     bool createAll(const std::vector<ScreenEntry>& screens);
 
-    // The first screen created (the application's main window), if any.
+    // The first main window created (the application's main window), if any.
     QWidget* mainWindow() const { return mainWindow_; }
     const std::vector<const char*>& created() const { return created_; }
 

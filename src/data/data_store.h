@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/load_context.h"
+#include "data/map_regions.h"
 #include "data/record_files.h"
 #include "data/run_state.h"
 #include "data/special_tables.h"
@@ -47,6 +48,7 @@ public:
     UiText uiText;
     StartupPictures pictures;
     RegionGrids regionGrids;
+    MapState mapState;
 
     // Language tables.
     TextTable informa_l = longLineTable();

@@ -68,14 +68,17 @@ void BlockTable::set(int group, int slot, std::string_view text)
 
 namespace text {
 
+std::string fillString(int n, char character)
+{
+    return std::string(static_cast<size_t>(std::clamp(n - 1, 0, 80)), character);
+}
+
 std::string fill(std::string_view line, int width)
 {
     if (width <= 0)
         return {};
-    const size_t blanks = static_cast<size_t>(std::min(width - 1, 80));
-    std::string filled;
-    filled.reserve(line.size() + blanks);
-    filled.append(line).append(blanks, ' ');
+    std::string filled(line);
+    filled += fillString(width);
     if (filled.size() > static_cast<size_t>(width))
         filled.resize(static_cast<size_t>(width));
     return filled;

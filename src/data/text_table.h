@@ -58,7 +58,10 @@ namespace text {
 
 constexpr int kSlotSize = 60;
 
-// The fill rule: the line joined with W - 1 blanks (at most 80), cut to W.
+// n - 1 copies of a character (none when n <= 1), at most 80.
+std::string fillString(int n, char character = ' ');
+
+// The fill rule: the line joined with fillString(W), cut to W.
 std::string fill(std::string_view line, int width);
 
 std::string_view cut(std::string_view text, int length);

@@ -37,12 +37,13 @@ constexpr RecordFile kRecordFiles[] = {
 constexpr const char* kDataFiles[] = {
     "chica.bmp", "parte", "heli.bmp", "mapa", "mapac", "mapam", "suelo", "marcod", "marcoar", "imagen",
     "rotulon.bmp", "segdxg1.DXG", "india.DXG", "motor.wav", "comunida", "lu1", "lu2", "lu3", "lu4", "lugar",
-    "comuint", "dobles", "comarcas", "comarcasm",
+    "comuint", "dobles", "comarcas", "comarcasm", "grados.txt", "fami_estad.txt",
 };
 constexpr const char* kLanguageFiles[] = {
     "textos", "informa_l", "materias_l", "carreran", "carrenue", "carreranb", "otros", "itinerar", "fp",
     "reqfp", "asignafp", "asignaot", "activida", "familias", "cuestion", "cuesgm", "fp2", "asignagm",
-    "fpba", "asignaba", "certifica", "certificah", "cualidad", "interes",
+    "fpba", "asignaba", "certifica", "certificah", "cualidad", "interes", "materiasp", "profesio",
+    "fralargas", "fracortas", "artesplas", "musica", "danza", "dramatico", "master.txt",
 };
 
 QStringList missingFiles(const QDir& folder)

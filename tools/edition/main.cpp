@@ -1,9 +1,11 @@
 // The edition compiler:
 //   trazela-edition compile SOURCES DATAFOLDER   writes every file of the data folder
 //   trazela-edition check DATAFOLDER             loads it with the program's loaders
+//   trazela-edition images FOLDER                draws the screens' image lists
 #include "check.h"
 #include "compile.h"
 #include "diagnostics.h"
+#include "pictures.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -26,7 +28,14 @@ int main(int argc, char** argv)
     }
     if (args.size() == 3 && args.at(1) == QLatin1String("check"))
         return checkDataFolder(args.at(2)) ? 0 : 1;
+    if (args.size() == 3 && args.at(1) == QLatin1String("images")) {
+        if (writeImageLists(args.at(2)))
+            return 0;
+        err << args.at(2) << ": error: cannot write the image lists\n";
+        return 1;
+    }
     err << "usage: trazela-edition compile SOURCES DATAFOLDER\n"
-           "       trazela-edition check DATAFOLDER\n";
+           "       trazela-edition check DATAFOLDER\n"
+           "       trazela-edition images FOLDER\n";
     return 2;
 }
