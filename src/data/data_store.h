@@ -3,6 +3,7 @@
 #include "data/load_context.h"
 #include "data/map_regions.h"
 #include "data/record_files.h"
+#include "data/report_printers.h"
 #include "data/run_state.h"
 #include "data/special_tables.h"
 #include "data/startup_pictures.h"
@@ -49,6 +50,12 @@ public:
     StartupPictures pictures;
     RegionGrids regionGrids;
     MapState mapState;
+
+    // The shared report buffers and the lines printed bold.
+    TextTable reportBuffer = reportTable();
+    TextTable reportColumn2 = reportTable();
+    TextTable fpQuestionnaireReport = reportTable();
+    ReportBoldLines reportBoldLines;
 
     // Language tables.
     TextTable informa_l = longLineTable();

@@ -8,6 +8,9 @@ class MessageService {
 public:
     virtual ~MessageService() = default;
     virtual void show(const QString& text) = 0;
+    // A yes/no question box with an empty caption: true for "yes". By default
+    // a Qt question box.
+    virtual bool ask(const QString& text);
 };
 
 // The service in use: Qt message boxes unless a test installed another.

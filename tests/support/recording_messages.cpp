@@ -9,3 +9,13 @@ RecordingMessages::~RecordingMessages()
 {
     setMessageService(nullptr);
 }
+
+bool RecordingMessages::ask(const QString& text)
+{
+    asked << text;
+    if (answers.empty())
+        return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

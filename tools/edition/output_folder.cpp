@@ -39,3 +39,17 @@ std::string encodeChecked(const QString& text, const QString& file, int line, Di
         diagnostics.error(file, line, QStringLiteral("characters outside Windows-1252: ") + text);
     return bytes;
 }
+
+std::string encodeWithin(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics)
+{
+    std::string bytes = encodeChecked(text, file, line, diagnostics);
+    if (static_cast<int>(bytes.size()) > width)
+        diagnostics.error(file, line, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(width));
+    return bytes;
+}
+
+std::string padded(std::string text, int width)
+{
+    text.resize(static_cast<size_t>(std::max(width, 0)), ' ');
+    return text;
+}

@@ -25,3 +25,9 @@ private:
 // Text of a source line in Windows-1252; characters outside the code page are
 // an error at file:line.
 std::string encodeChecked(const QString& text, const QString& file, int line, Diagnostics& diagnostics);
+
+// encodeChecked, and an error when the text is wider than its columns.
+std::string encodeWithin(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics);
+
+// The bytes padded with blanks, or cut, to exactly `width` characters.
+std::string padded(std::string text, int width);

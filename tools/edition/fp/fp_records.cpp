@@ -160,20 +160,6 @@ void FieldReader::finish()
             diagnostics_.error(field.file, field.line, QStringLiteral("unknown field \"%1\"").arg(field.name));
 }
 
-std::string fitted(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics)
-{
-    std::string bytes = encodeChecked(text, file, line, diagnostics);
-    if (static_cast<int>(bytes.size()) > width)
-        diagnostics.error(file, line, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(width));
-    return bytes.substr(0, size_t(width));
-}
-
-std::string padded(std::string text, size_t width)
-{
-    text.resize(std::max(text.size(), width), ' ');
-    return text;
-}
-
 std::vector<int> numbersIn(const FieldReader& reader, const QStringList& words, int last, size_t most, const char* what,
                            int line, Diagnostics& diagnostics)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics.h"
+#include "output_folder.h"
 
 #include <QString>
 #include <QStringList>
@@ -64,14 +65,10 @@ private:
 };
 
 // Windows-1252 bytes of a text that must fit its columns (an error otherwise).
-std::string fitted(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics);
 inline std::string fitted(const Field& field, int width, Diagnostics& diagnostics)
 {
-    return fitted(field.value, width, field.file, field.line, diagnostics);
+    return encodeWithin(field.value, width, field.file, field.line, diagnostics);
 }
-
-// Blanks added up to the width.
-std::string padded(std::string text, size_t width);
 
 // Small plain numbers of a field (e.g. advice groups), each within 1..last.
 std::vector<int> numbersIn(const FieldReader& reader, const QStringList& words, int last, size_t most, const char* what,

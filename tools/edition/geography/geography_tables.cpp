@@ -61,15 +61,6 @@ std::optional<QStringList> fields(const Source& source, const SourceLine& line, 
     return parts;
 }
 
-// Windows-1252 bytes of a text that must fit its columns.
-std::string within(const QString& text, int width, const Source& source, int line, Diagnostics& diagnostics)
-{
-    std::string bytes = encodeChecked(text, source.shown, line, diagnostics);
-    if (static_cast<int>(bytes.size()) > width)
-        diagnostics.error(source.shown, line, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(width));
-    return bytes;
-}
-
 std::optional<int> numberIn(const QString& text, int last, const Source& source, int line, Diagnostics& diagnostics)
 {
     bool numeric = false;
@@ -131,7 +122,7 @@ void compileRegionalLinks(const QString& folder, const std::vector<Community>& c
         if (address.contains(QLatin1Char(' ')) || address.startsWith(QLatin1String("http")))
             diagnostics.error(source->shown, line.number,
                               QStringLiteral("the address is written without blanks and without \"http://\""));
-        addresses[name] = within(address, kAddressWidth, *source, line.number, diagnostics);
+        addresses[name] = encodeWithin(address, kAddressWidth, source->shown, line.number, diagnostics);
     }
     std::vector<std::string> lines;
     for (const Community& community : communities) {
@@ -162,7 +153,7 @@ int compileCommunities(const QString& folder, OutputFolder& out, Diagnostics& di
         if (!line.text.startsWith(QLatin1Char('\t'))) {
             if (std::any_of(communities.begin(), communities.end(), [&](const Community& c) { return c.name == line.text; }))
                 diagnostics.error(source->shown, line.number, QStringLiteral("community \"%1\" given twice").arg(line.text));
-            const std::string name = within(line.text, kCommunityNameWidth, *source, line.number, diagnostics);
+            const std::string name = encodeWithin(line.text, kCommunityNameWidth, source->shown, line.number, diagnostics);
             if (static_cast<int>(name.size()) > kCommunityCaption)
                 diagnostics.warning(source->shown, line.number,
                                     QStringLiteral("the map caption shows only %1 characters").arg(kCommunityCaption));
@@ -187,7 +178,7 @@ int compileCommunities(const QString& folder, OutputFolder& out, Diagnostics& di
         else if (place <= static_cast<int>(kPlaceCodes.size()) && code != QLatin1String(kPlaceCodes[size_t(place - 1)]))
             diagnostics.error(source->shown, line.number, QStringLiteral("place %1 has code %2; the program expects %3 there")
                                                              .arg(place).arg(code, QLatin1String(kPlaceCodes[size_t(place - 1)])));
-        const std::string name = within(parts->at(1), kCommunityNameWidth, *source, line.number, diagnostics);
+        const std::string name = encodeWithin(parts->at(1), kCommunityNameWidth, source->shown, line.number, diagnostics);
         if (static_cast<int>(name.size()) > kPlaceListWidth)
             diagnostics.warning(source->shown, line.number,
                                 QStringLiteral("place lists show only %1 characters").arg(kPlaceListWidth));
@@ -230,7 +221,7 @@ int compileComarcas(const QString& folder, OutputFolder& out, Diagnostics& diagn
         if (number && !numbers.insert(*number).second)
             diagnostics.error(comarcas->shown, line.number, QStringLiteral("comarca number %1 given twice").arg(*number));
         newCode(*comarcas, line.number, parts->at(1));
-        const std::string name = within(parts->at(2), kComarcaNameWidth, *comarcas, line.number, diagnostics);
+        const std::string name = encodeWithin(parts->at(2), kComarcaNameWidth, comarcas->shown, line.number, diagnostics);
         lines.push_back(parts->at(1).toStdString() + twoColumns(number.value_or(0)) + name);
     }
     checkCount(*comarcas, static_cast<int>(lines.size()), kComarcas, "comarcas", diagnostics);
@@ -245,7 +236,7 @@ int compileComarcas(const QString& folder, OutputFolder& out, Diagnostics& diagn
                               QStringLiteral("the heading (code \"-\") must be entry %1 of the list").arg(kBarcelonaHeadingPosition));
         if (!heading)
             newCode(*barcelona, line.number, parts->at(0));
-        const std::string name = within(parts->at(1), kBarcelonaNameWidth, *barcelona, line.number, diagnostics);
+        const std::string name = encodeWithin(parts->at(1), kBarcelonaNameWidth, barcelona->shown, line.number, diagnostics);
         lines.push_back((heading ? std::string("  ") : parts->at(0).toStdString()) + name);
     }
     if (position < kBarcelonaHeadingPosition)
@@ -285,7 +276,7 @@ int compileMadridZones(const QString& folder, OutputFolder& out, Diagnostics& di
             zoneCode = code;
             zoneOfCode.emplace(code, *zone);
         }
-        const std::string name = within(parts->at(2), kZoneNameWidth, *source, line.number, diagnostics);
+        const std::string name = encodeWithin(parts->at(2), kZoneNameWidth, source->shown, line.number, diagnostics);
         lines.push_back(code.toStdString() + twoColumns(zone.value_or(0)) + name);
     }
     for (int zone = 1; zone <= kZones; ++zone)

@@ -181,18 +181,3 @@ std::array<LanguageSections, kLanguages.size()> readLanguageSections(const QStri
     return result;
 }
 
-std::string encodeWithin(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics)
-{
-    std::string bytes = encodeChecked(text, file, line, diagnostics);
-    if (static_cast<int>(bytes.size()) > width)
-        diagnostics.error(file, line, QStringLiteral("text of %1 characters is wider than its %2 columns")
-                                          .arg(bytes.size())
-                                          .arg(width));
-    return bytes;
-}
-
-std::string padded(std::string text, int width)
-{
-    text.resize(static_cast<size_t>(width), ' ');
-    return text;
-}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics.h"
+#include "output_folder.h"
 #include "languages.h"
 #include "source_file.h"
 
@@ -70,9 +71,4 @@ std::array<LanguageSections, kLanguages.size()> readLanguageSections(const QStri
                                                                       const QStringList& sections,
                                                                       Diagnostics& diagnostics);
 
-// The text in Windows-1252, reported at file:line when it has characters
-// outside the code page or more than `width` of them.
-std::string encodeWithin(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics);
 
-// Text padded with blanks (or cut) to exactly `width` bytes.
-std::string padded(std::string text, int width);

@@ -97,7 +97,7 @@ private:
 
     std::string line(const QString& text, int at)
     {
-        return fitted(text, kLineWidth, source_.shown, at, diagnostics_);
+        return encodeWithin(text, kLineWidth, source_.shown, at, diagnostics_);
     }
 
     void freeText(const QString& section)
@@ -149,7 +149,7 @@ private:
 
     QString column(const QString& text, int width, int at)
     {
-        fitted(text, width, source_.shown, at, diagnostics_);
+        encodeWithin(text, width, source_.shown, at, diagnostics_);
         return text.leftJustified(width, QLatin1Char(' '), true);
     }
 

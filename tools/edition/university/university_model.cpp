@@ -15,20 +15,6 @@ int KeyedList::number(const QString& key) const
 
 namespace university {
 
-std::string fitted(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics)
-{
-    std::string bytes = encodeChecked(text, file, line, diagnostics);
-    if (static_cast<int>(bytes.size()) > width)
-        diagnostics.error(file, line, QStringLiteral("\"%1\" is longer than %2 characters").arg(text).arg(width));
-    return bytes;
-}
-
-std::string padded(std::string text, int width)
-{
-    text.resize(static_cast<size_t>(width), ' ');
-    return text;
-}
-
 std::optional<int> parseMark(const QString& text, const QString& file, int line, Diagnostics& diagnostics)
 {
     if (text == QLatin1String("-"))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diagnostics.h"
+#include "output_folder.h"
 #include "source_file.h"
 
 #include <QString>
@@ -88,9 +89,6 @@ UniversityData readUniversity(const QString& sourceRoot, Diagnostics& diagnostic
 // Helpers shared by the university writers.
 namespace university {
 
-// Windows-1252 bytes of a text that must fit `width` columns.
-std::string fitted(const QString& text, int width, const QString& file, int line, Diagnostics& diagnostics);
-std::string padded(std::string text, int width);
 // "12,5" -> 125, "-" -> kNoMark; nothing (reported) for anything else or a
 // mark outside 5,0..14,0.
 std::optional<int> parseMark(const QString& text, const QString& file, int line, Diagnostics& diagnostics);

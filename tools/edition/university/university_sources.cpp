@@ -41,7 +41,7 @@ KeyedList readKeyed(const QString& root, const QString& name, int width, Diagnos
     for (const KeyedText& entry : splitKeyed(*lines, list.shown, diagnostics)) {
         if (list.number(entry.key))
             diagnostics.error(list.shown, entry.line, QStringLiteral("key \"%1\" given twice").arg(entry.key));
-        fitted(entry.text, width, list.shown, entry.line, diagnostics);
+        encodeWithin(entry.text, width, list.shown, entry.line, diagnostics);
         list.entries.push_back({entry.key, entry.text, entry.line});
     }
     return list;
@@ -69,8 +69,8 @@ std::vector<Place> readPlaces(const QString& root, const std::vector<QString>& c
                     parts->at(3)};
         if (!keys.insert(place.key).second)
             diagnostics.error(shown, line.number, QStringLiteral("place \"%1\" given twice").arg(place.key));
-        fitted(place.name, kPlaceNameWidth, shown, line.number, diagnostics);
-        fitted(place.address, kAddressWidth, shown, line.number, diagnostics);
+        encodeWithin(place.name, kPlaceNameWidth, shown, line.number, diagnostics);
+        encodeWithin(place.address, kAddressWidth, shown, line.number, diagnostics);
         if (place.address.contains(QLatin1Char(' ')) || place.address.startsWith(QLatin1String("http")) ||
             place.address.startsWith(QLatin1String("www.")))
             diagnostics.error(shown, line.number,
@@ -166,7 +166,7 @@ private:
         const int at = line.number;
         if (field == QLatin1String("name")) {
             degree.name = value;
-            const std::string bytes = fitted(value, kNameWidth, file, at, diagnostics_);
+            const std::string bytes = encodeWithin(value, kNameWidth, file, at, diagnostics_);
             if (static_cast<int>(bytes.size()) > kDegreeNameShown)
                 diagnostics_.warning(file, at, QStringLiteral("the lists of places show only %1 characters").arg(kDegreeNameShown));
         } else if (field == QLatin1String("branch")) {

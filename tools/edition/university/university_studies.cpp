@@ -40,7 +40,7 @@ std::optional<Menu> readMenu(const QString& sourceRoot, Diagnostics& diagnostics
         auto& list = isFixed ? fixed : menu.entries;
         if (std::any_of(list.begin(), list.end(), [&](const auto& e) { return e.first == entry.key; }))
             diagnostics.error(shown, entry.line, QStringLiteral("key \"%1\" given twice").arg(entry.key));
-        fitted(entry.text, kMenuWidth - 4, shown, entry.line, diagnostics);
+        encodeWithin(entry.text, kMenuWidth - 4, shown, entry.line, diagnostics);
         list.emplace_back(entry.key, entry.text);
     }
     menu.items = static_cast<int>(menu.entries.size());
@@ -77,7 +77,7 @@ std::vector<std::string> pageLines(const Document& page, Diagnostics& diagnostic
             diagnostics.error(page.shown, line.number, QStringLiteral("a page holds %1 lines").arg(kPageLines));
             break;
         }
-        lines.push_back(fitted(line.text, kPageWidth, page.shown, line.number, diagnostics));
+        lines.push_back(encodeWithin(line.text, kPageWidth, page.shown, line.number, diagnostics));
     }
     return lines;
 }

@@ -42,7 +42,7 @@ std::vector<QString> translatedTexts(const QString& sourceRoot, const Language& 
                 diagnostics.error(shown, entry.line, QStringLiteral("key \"%1\" given twice").arg(entry.key));
                 continue;
             }
-            university::fitted(entry.text, width, shown, entry.line, diagnostics);
+            encodeWithin(entry.text, width, shown, entry.line, diagnostics);
             texts[size_t(found - castilian.begin())] = entry.text;
         }
     }
