@@ -5,7 +5,7 @@
 #include "data/record_files.h"
 #include "data/report_printers.h"
 #include "data/run_state.h"
-#include "data/special_tables.h"
+#include "data/structured_tables.h"
 #include "data/startup_pictures.h"
 #include "data/text_loaders.h"
 #include "data/ui_text.h"

@@ -1,7 +1,7 @@
 // Every loader over the same arbitrary file: none may crash, hang or read
 // outside its tables, whatever the file holds.
 #include "data/record_files.h"
-#include "data/special_tables.h"
+#include "data/structured_tables.h"
 #include "data/text_loaders.h"
 #include "data/ui_text.h"
 #include "support/recording_messages.h"

@@ -2,7 +2,7 @@
 
 #include "data/load_context.h"
 #include "data/record_files.h"
-#include "data/special_tables.h"
+#include "data/structured_tables.h"
 #include "data/text_loaders.h"
 #include "support/fixture_folder.h"
 #include "support/recording_messages.h"

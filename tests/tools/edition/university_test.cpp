@@ -2,7 +2,7 @@
 
 #include "data/load_context.h"
 #include "data/record_files.h"
-#include "data/special_tables.h"
+#include "data/structured_tables.h"
 #include "data/text_loaders.h"
 #include "platform/cp1252.h"
 #include "support/fixture_folder.h"

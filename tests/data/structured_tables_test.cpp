@@ -1,4 +1,4 @@
-#include "data/special_tables.h"
+#include "data/structured_tables.h"
 
 #include "support/fixture_folder.h"
 #include "support/recording_messages.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-class SpecialTables : public ::testing::Test {
+class StructuredTables : public ::testing::Test {
 protected:
     FixtureFolder folder;
     RecordingMessages messages;
@@ -20,7 +20,7 @@ std::string twoDigits(int n)
 
 } // namespace
 
-TEST_F(SpecialTables, ComarcasAreStoredUnderTheirNumbersThenInFileOrder)
+TEST_F(StructuredTables, ComarcasAreStoredUnderTheirNumbersThenInFileOrder)
 {
     std::vector<std::string> lines;
     for (int line = 1; line <= 41; ++line)
@@ -41,7 +41,7 @@ TEST_F(SpecialTables, ComarcasAreStoredUnderTheirNumbersThenInFileOrder)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(SpecialTables, ComarcaWithoutNumberStopsTheLoad)
+TEST_F(StructuredTables, ComarcaWithoutNumberStopsTheLoad)
 {
     folder.writeLines("comarcas", {"AA 1Uno", "AA 2Dos", "AAxxTres", "AA 4Cuatro"});
     Comarcas table;
@@ -52,7 +52,7 @@ TEST_F(SpecialTables, ComarcaWithoutNumberStopsTheLoad)
     EXPECT_EQ(table.entries[4].name, "");
 }
 
-TEST_F(SpecialTables, MadridZonesListUpToThreeEntriesEach)
+TEST_F(StructuredTables, MadridZonesListUpToThreeEntriesEach)
 {
     folder.writeLines("comarcasm", {"M1 7Centro", "M2 7Retiro", "M3 7Salamanca", "M4 7Chamartín", "M525Vallecas",
                                     "M699Fuera"});
@@ -65,7 +65,7 @@ TEST_F(SpecialTables, MadridZonesListUpToThreeEntriesEach)
     EXPECT_EQ(table.entries[6].zone, 99);
 }
 
-TEST_F(SpecialTables, MadridZoneWithoutNumberReportsTheLinesRead)
+TEST_F(StructuredTables, MadridZoneWithoutNumberReportsTheLinesRead)
 {
     std::vector<std::string> lines;
     for (int i = 1; i <= 9; ++i)
@@ -80,7 +80,7 @@ TEST_F(SpecialTables, MadridZoneWithoutNumberReportsTheLinesRead)
         EXPECT_EQ(zone, (std::array<int, 3>{}));
 }
 
-TEST_F(SpecialTables, PlacesKeepRegionNameAndFullAddress)
+TEST_F(StructuredTables, PlacesKeepRegionNameAndFullAddress)
 {
     const std::string longAddress = "www.universidad.example.es/estudios/grados/oferta-academica/curso-2016-2017/index.html";
     auto name = [](std::string text) { return text.append(35 - text.size(), ' '); };
@@ -98,7 +98,7 @@ TEST_F(SpecialTables, PlacesKeepRegionNameAndFullAddress)
     EXPECT_EQ(table.addresses[3], "");
 }
 
-TEST_F(SpecialTables, RegionalLinksAreZeroBased)
+TEST_F(StructuredTables, RegionalLinksAreZeroBased)
 {
     folder.writeLines("comuint", {"Andalucía     www.juntadeandalucia.es  ", "Aragón        www.aragon.es"});
     RegionalLinks table;
@@ -107,7 +107,7 @@ TEST_F(SpecialTables, RegionalLinksAreZeroBased)
     EXPECT_EQ(table.addresses[1], "www.aragon.es");
 }
 
-TEST_F(SpecialTables, LoadersOfSpecialFilesReportAMissingFile)
+TEST_F(StructuredTables, LoadersOfSpecialFilesReportAMissingFile)
 {
     Comarcas comarcas;
     MadridZones zones;
@@ -121,7 +121,7 @@ TEST_F(SpecialTables, LoadersOfSpecialFilesReportAMissingFile)
     EXPECT_TRUE(folder.aborted);
 }
 
-TEST_F(SpecialTables, DoubleDegreesTranslateCodesIntoDegreeNumbers)
+TEST_F(StructuredTables, DoubleDegreesTranslateCodesIntoDegreeNumbers)
 {
     IntRecords degrees(350, 14);
     std::vector<int32_t> values(350 * 14);
@@ -161,7 +161,7 @@ TEST_F(SpecialTables, DoubleDegreesTranslateCodesIntoDegreeNumbers)
     EXPECT_EQ(table.universities[2].entries[1].mark, " -  ");
 }
 
-TEST_F(SpecialTables, DoubleDegreesBeyondTheCapacitiesAreDropped)
+TEST_F(StructuredTables, DoubleDegreesBeyondTheCapacitiesAreDropped)
 {
     IntRecords degrees(350, 14);
     std::vector<std::string> lines;

@@ -1,4 +1,4 @@
-#include "data/special_tables.h"
+#include "data/structured_tables.h"
 
 #include "platform/cp1252.h"
 
