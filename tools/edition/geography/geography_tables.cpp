@@ -2,6 +2,8 @@
 
 #include "source_file.h"
 
+#include "data/map_regions.h"
+
 #include <QDir>
 #include <QStringList>
 #include <array>
@@ -26,14 +28,12 @@ constexpr int kZoneNameWidth = 25;
 constexpr int kLinesPerZone = 3;
 constexpr int kZoneEntries = 100;
 
-// The program's fixed table of place codes (centre table digit, province
-// character), by place number: places must be listed in this order.
-constexpr std::array<const char*, 64> kPlaceCodes = {
-    "37", "38", "39", "3A", "3B", "3C", "3G", "3D", "3E", "3F", "16", "1I", "1J", "1K", "11", "2E",
-    "36", "3J", "14", "21", "24", "2D", "26", "27", "12", "13", "17", "1A", "1D", "1E", "1F", "1G",
-    "1H", "45", "4A", "46", "47", "48", "49", "2K", "2L", "15", "18", "19", "1B", "2J", "28", "2H",
-    "29", "2A", "2B", "2C", "33", "2I", "42", "43", "41", "44", "22", "25", "23", "2G", "31", "32",
-};
+// The program's centre code of a place number.
+QString expectedCode(int place)
+{
+    const std::string_view code = centre_codes::code(place);
+    return QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size()));
+}
 
 struct Source {
     QString shown;
@@ -175,9 +175,9 @@ int compileCommunities(const QString& folder, OutputFolder& out, Diagnostics& di
                               QStringLiteral("place code \"%1\": a centre table 1..4 and a province character").arg(code));
         else if (!codes.insert(code).second)
             diagnostics.error(source->shown, line.number, QStringLiteral("place code %1 given twice").arg(code));
-        else if (place <= static_cast<int>(kPlaceCodes.size()) && code != QLatin1String(kPlaceCodes[size_t(place - 1)]))
+        else if (place <= centre_codes::kPlaces && code != expectedCode(place))
             diagnostics.error(source->shown, line.number, QStringLiteral("place %1 has code %2; the program expects %3 there")
-                                                             .arg(place).arg(code, QLatin1String(kPlaceCodes[size_t(place - 1)])));
+                                                             .arg(place).arg(code, expectedCode(place)));
         const std::string name = encodeWithin(parts->at(1), kCommunityNameWidth, source->shown, line.number, diagnostics);
         if (static_cast<int>(name.size()) > kPlaceListWidth)
             diagnostics.warning(source->shown, line.number,
@@ -185,7 +185,7 @@ int compileCommunities(const QString& folder, OutputFolder& out, Diagnostics& di
         placeLines.push_back(twoColumns(static_cast<int>(communities.size())) + name);
     }
     checkCount(*source, static_cast<int>(communities.size()), kCommunities, "communities", diagnostics);
-    checkCount(*source, static_cast<int>(placeLines.size()), static_cast<int>(kPlaceCodes.size()), "places", diagnostics);
+    checkCount(*source, static_cast<int>(placeLines.size()), centre_codes::kPlaces, "places", diagnostics);
     for (size_t c = 0; c < communities.size(); ++c) {
         const int next = c + 1 < communities.size() ? communities[c + 1].firstPlace : static_cast<int>(placeLines.size()) + 1;
         if (next == communities[c].firstPlace)
