@@ -22,5 +22,6 @@ struct RunState {
     bool savedAnimation = true;
     bool startupAborted = false;
     bool worldActive = false;
+    bool assistantActive = false;
     SettingsRecord settings;
 };
