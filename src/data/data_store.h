@@ -60,6 +60,7 @@ public:
     // Language tables.
     TextTable informa_l = longLineTable();
     TextTable materias_l = longLineTable();
+    TextTable materiasp = subjectTable();
     TextTable carreran = standardTable();
     TextTable carrenue = altNameTable();
     TextTable carreranb = standardTable();
@@ -73,6 +74,7 @@ public:
     BlockTable asignaot = blockTable51();
     TextTable activida = standardTable();
     TextTable familias = standardTable();
+    Professions profesio;
     TextTable arts = standardTable();
     TextTable cuestion = standardTable();
     TextTable cuesgm = wideTable();

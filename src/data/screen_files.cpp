@@ -9,6 +9,7 @@ using namespace loaders;
 void loadDegreeBrowserLanguageTables(DataStore& s)
 {
     const LoadContext ctx = s.context();
+    loadCut(ctx, s.languageFile("materiasp"), s.materiasp, 70);
     loadFilled(ctx, s.languageFile("carreran"), s.carreran, 60);
     loadLongLines(ctx, s.languageFile("carrenue"), s.carrenue, 60);
     loadFilled(ctx, s.languageFile("carreranb"), s.carreranb, 60);
@@ -21,6 +22,7 @@ void loadDegreeBrowserLanguageTables(DataStore& s)
     loadBlocks(ctx, s.languageFile("asignaot"), s.asignaot);
     loadRaw(ctx, s.languageFile("activida"), s.activida);
     loadRaw(ctx, s.languageFile("familias"), s.familias);
+    loadProfessions(ctx, s.languageFile("profesio"), s.profesio);
 }
 
 void loadDegreeBrowserDataFiles(DataStore& s)

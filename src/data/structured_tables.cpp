@@ -125,6 +125,23 @@ int loadRegionalLinks(const LoadContext& ctx, const QString& path, RegionalLinks
     return stored;
 }
 
+int loadProfessions(const LoadContext& ctx, const QString& path, Professions& table)
+{
+    const auto lines = ctx.readLines(path);
+    if (!lines)
+        return table.count;
+    const int stored = std::min(static_cast<int>(lines->size()), Professions::kCapacity);
+    for (int n = 1; n <= stored; ++n) {
+        const std::string line = text::fill((*lines)[static_cast<size_t>(n - 1)], 51);
+        Professions::Entry& entry = table.entries[static_cast<size_t>(n)];
+        entry.code1 = text::columns(line, 1, 4);
+        entry.code2 = text::columns(line, 6, 4);
+        entry.name = text::columns(line, 11, 40);
+    }
+    table.count = stored;
+    return stored;
+}
+
 int loadDoubleDegrees(const LoadContext& ctx, const QString& path, DoubleDegrees& table,
                       const IntRecords& degreeRecords, int degreeCount)
 {

@@ -77,6 +77,18 @@ struct DoubleDegrees {
     int count = 0;
 };
 
+// Professions: two activity codes and a name per line.
+struct Professions {
+    static constexpr int kCapacity = 400;
+    struct Entry {
+        std::string code1; // 4 characters
+        std::string code2; // 4 characters, blank when none
+        std::string name;  // 40 characters
+    };
+    std::vector<Entry> entries = std::vector<Entry>(kCapacity + 1);
+    int count = 0;
+};
+
 namespace loaders {
 
 // A line whose comarca number is not a number shows "mal " + its line number and
@@ -87,6 +99,9 @@ int loadComarcas(const LoadContext& ctx, const QString& path, Comarcas& table, i
 int loadMadridZones(const LoadContext& ctx, const QString& path, MadridZones& table, int width);
 int loadPlaces(const LoadContext& ctx, const QString& path, Places& table);
 int loadRegionalLinks(const LoadContext& ctx, const QString& path, RegionalLinks& table);
+// Each line padded with blanks: code 1 in columns 1..4, code 2 in 6..9, the
+// name in 11..50.
+int loadProfessions(const LoadContext& ctx, const QString& path, Professions& table);
 // Degree codes become degree numbers through field 10 of the degree records,
 // searched over the first degreeCount degrees.
 int loadDoubleDegrees(const LoadContext& ctx, const QString& path, DoubleDegrees& table,

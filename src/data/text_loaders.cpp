@@ -17,6 +17,7 @@ TextTable wideTable() { return TextTable(75, 1101); }
 TextTable longTable() { return TextTable(90, 251); }
 TextTable longLineTable() { return TextTable(100, 600); }
 TextTable altNameTable() { return TextTable(120, 200); }
+TextTable subjectTable() { return TextTable(70, 101); }
 BlockTable blockTable26() { return BlockTable(170, 25); }
 BlockTable blockTable51() { return BlockTable(50, 50); }
 
@@ -48,6 +49,12 @@ int loadFilled(const LoadContext& ctx, const QString& path, TextTable& table, in
 int loadRaw(const LoadContext& ctx, const QString& path, TextTable& table)
 {
     return loadNumbered(ctx, path, table, [](const std::string& line) { return line; });
+}
+
+int loadCut(const LoadContext& ctx, const QString& path, TextTable& table, int length)
+{
+    return loadNumbered(ctx, path, table,
+                        [length](const std::string& line) { return std::string(text::cut(line, length)); });
 }
 
 int loadFamilyMarkers(const LoadContext& ctx, const QString& path, TextTable& names,

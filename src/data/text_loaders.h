@@ -11,6 +11,7 @@ TextTable wideTable();     // 75 characters, slots 0..1100
 TextTable longTable();     // 90 characters, slots 0..250
 TextTable longLineTable(); // 100 characters, lines in slots 0..599
 TextTable altNameTable();  // 120 characters, lines in slots 0..199
+TextTable subjectTable();  // 70 characters, slots 0..100
 BlockTable blockTable26(); // 170 groups of 25 lines
 BlockTable blockTable51(); // 50 groups of 50 lines
 
@@ -25,6 +26,9 @@ int loadFilled(const LoadContext& ctx, const QString& path, TextTable& table, in
 
 // Raw and long tables: slot 0 the path, slot N line N as it stands.
 int loadRaw(const LoadContext& ctx, const QString& path, TextTable& table);
+
+// Lines cut to `length` characters without filling; slot 0 the path.
+int loadCut(const LoadContext& ctx, const QString& path, TextTable& table, int length);
 
 // The family lines (those starting with "-") into slots 1.. without the "-";
 // lineNumbers receives their line numbers in the file. Slot 0 is not written.

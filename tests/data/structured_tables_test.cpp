@@ -107,17 +107,33 @@ TEST_F(StructuredTables, RegionalLinksAreZeroBased)
     EXPECT_EQ(table.addresses[1], "www.aragon.es");
 }
 
+TEST_F(StructuredTables, ProfessionsSplitIntoCodesAndName)
+{
+    folder.writeLines("profesio", {"AGRO MEDI Agricultor/a                            1  2  ", "SALU", ""});
+    Professions table;
+    EXPECT_EQ(loaders::loadProfessions(folder.context(), "profesio", table), 3);
+    EXPECT_EQ(table.entries[1].code1, "AGRO");
+    EXPECT_EQ(table.entries[1].code2, "MEDI");
+    EXPECT_EQ(table.entries[1].name, "Agricultor/a" + std::string(28, ' '));
+    EXPECT_EQ(table.entries[2].code1, "SALU");
+    EXPECT_EQ(table.entries[2].code2, "    ");
+    EXPECT_EQ(table.entries[3].code1, "    ");
+    EXPECT_FALSE(folder.aborted);
+}
+
 TEST_F(StructuredTables, LoadersOfSpecialFilesReportAMissingFile)
 {
     Comarcas comarcas;
     MadridZones zones;
     Places places;
     RegionalLinks links;
+    Professions professions;
+    loaders::loadProfessions(folder.context(), "profesio", professions);
     loaders::loadComarcas(folder.context(), "comarcas", comarcas, 20);
     loaders::loadMadridZones(folder.context(), "comarcasm", zones, 25);
     loaders::loadPlaces(folder.context(), "lugar", places);
     loaders::loadRegionalLinks(folder.context(), "comuint", links);
-    EXPECT_EQ(messages.shown.size(), 4);
+    EXPECT_EQ(messages.shown.size(), 5);
     EXPECT_TRUE(folder.aborted);
 }
 

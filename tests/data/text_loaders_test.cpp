@@ -103,6 +103,17 @@ TEST_F(TextLoaders, RawTableKeepsLinesUnfilled)
     EXPECT_EQ(table[3], "Sanidad");
 }
 
+TEST_F(TextLoaders, CutTableCutsWithoutFilling)
+{
+    folder.writeLines("materiasp", {"Biología", std::string(75, 'm'), ""});
+    TextTable table = subjectTable();
+    EXPECT_EQ(loaders::loadCut(folder.context(), "materiasp", table, 70), 3);
+    EXPECT_EQ(table[1], "Biolog\xED" "a");
+    EXPECT_EQ(table[2], std::string(70, 'm'));
+    EXPECT_EQ(table[3], "");
+    EXPECT_EQ(table[0], "materiasp");
+}
+
 TEST_F(TextLoaders, FamilyMarkersListNamesAndLineNumbers)
 {
     folder.writeLines("fp", {"-Sanidad", "Cuidados", "Farmacia", " -no", "-Informática", "Redes"});

@@ -123,6 +123,7 @@ void writeLanguageFolder(const QDir& folder)
     writeLines(file("textos"), numbered("Texto", 749));
     writeLines(file("informa_l"), numbered("18Informacion", 400));
     writeLines(file("materias_l"), numbered("Materia", 300));
+    writeLines(file("materiasp"), numbered("Materia de modalidad", 23));
     writeLines(file("carreran"), numbered("Grado en Materia", 350));
     writeLines(file("carrenue"), numbered("Nombre local", 200));
     writeLines(file("carreranb"), numbered("Grupo de grados", 40));
@@ -134,6 +135,7 @@ void writeLanguageFolder(const QDir& folder)
     writeLines(file("asignaot"), blocks(12, 50));
     writeLines(file("activida"), numbered("Actividad", 27));
     writeLines(file("familias"), numbered("Familia profesional", 26));
+    writeLines(file("profesio"), numbered("AGRO MEDI Profesion", 167));
     writeLines(file("cuestion"), numbered("45Pregunta", 112));
     writeLines(file("cuesgm"), numbered("Pregunta de grado medio", 120));
     writeLines(file("fp2"), withFamilies(156, 6));

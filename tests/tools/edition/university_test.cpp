@@ -121,7 +121,7 @@ TEST_F(CompiledUniversity, DegreeTablesAndRecordsJoinAsTheBrowserReadsThem)
         EXPECT_GE(records.field(d, 3), 1);
         EXPECT_LE(records.field(d, 3), 12);
         EXPECT_TRUE(codes.insert(records.field(d, 10)).second) << "code " << records.field(d, 10);
-        ASSERT_GE(placeLists.length(1, d), 2);
+        ASSERT_GE(placeLists.length(1, d), 1) << "every degree is taught somewhere";
         EXPECT_EQ(placeLists.length(2, d), placeLists.length(1, d));
         for (int k = 1; k <= placeLists.length(1, d); ++k) {
             EXPECT_GE(placeLists.value(1, d, k), 1);
@@ -339,9 +339,9 @@ TEST(UniversityErrors, EachSourceProblemIsReportedOnce)
         {"place name wider than 35", "university/places.txt", Append, "new\tMadrid\tUniversidad Nueva de Madrid, Campus Norte\tnueva.es\n"},
         {"address with the scheme", "university/places.txt", Append, "new\tMadrid\tUniversidad Nueva\thttp://nueva.es\n"},
         {"place key twice", "university/places.txt", Append, "us\tMadrid\tUniversidad Nueva\tnueva.es\n"},
-        {"more places than the double degrees hold", "university/places.txt", Append, manyLines("p%\tMadrid\tUniversidad %\tu.es", 146)},
+        {"more places than the double degrees hold", "university/places.txt", Append, manyLines("p%\tMadrid\tUniversidad %\tu.es", 66)},
         {"place block twice", "university/double-degrees.txt", Append, "us\n"},
-        {"unknown degree", "university/double-degrees.txt", Append, "uhu\n\tderecho\tastronomia\t9,0\n"},
+        {"unknown degree", "university/double-degrees.txt", Append, "uclm-almaden\n\tderecho\tastronomia\t9,0\n"},
         {"unknown place", "university/degrees/prueba.txt", Replace, QByteArray(degree).replace("\tus\t", "\tnowhere\t")},
         {"unknown title group", "university/degrees/prueba.txt", Replace, QByteArray(degree).replace("quimica", "alquimia")},
         {"unknown subject", "university/degrees/prueba.txt", Replace, "subjects\tastrologia\n" + degree},

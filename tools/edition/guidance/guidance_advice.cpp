@@ -8,6 +8,8 @@
 namespace {
 
 constexpr int kItemWidth = 60;
+// A group's score divides by its member count: with fewer, one tick weighs too much.
+constexpr size_t kFewestMembers = 7;
 
 // The screen selects the lower marks with a higher one: the first six
 // qualities must be the graded marks in this order.
@@ -34,10 +36,17 @@ GroupMembers compileList(const QString& folder, const char* name, const char* ou
     }
     if (list->size() > kLargestMember)
         diagnostics.error(list->shown, 0, QStringLiteral("%1 items, more than %2").arg(list->size()).arg(kLargestMember));
-    for (int g = 1; g <= kAdviceGroups; ++g)
-        if (members[static_cast<size_t>(g - 1)].empty())
-            diagnostics.error(list->shown, 0,
-                              QStringLiteral("group %1 has no item").arg(QLatin1String(kGuidanceGroups[size_t(g - 1)])));
+    for (int g = 1; g <= kAdviceGroups; ++g) {
+        const size_t count = members[static_cast<size_t>(g - 1)].size();
+        const QLatin1String group(kGuidanceGroups[size_t(g - 1)]);
+        if (count == 0)
+            diagnostics.error(list->shown, 0, QStringLiteral("group %1 has no item").arg(group));
+        else if (count < kFewestMembers)
+            diagnostics.warning(list->shown, 0, QStringLiteral("group %1 has only %2 items, fewer than %3")
+                                                    .arg(group)
+                                                    .arg(count)
+                                                    .arg(kFewestMembers));
+    }
     const LanguageTexts texts = readLanguageTexts(folder, name, uniformKeys(list->keys(), kItemWidth), diagnostics);
     for (size_t l = 0; l < kLanguages.size(); ++l)
         out.writeLines(QLatin1String(kLanguages[l].folder) + QLatin1String(output), texts[l]);

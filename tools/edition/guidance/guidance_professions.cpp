@@ -4,6 +4,7 @@
 #include "languages.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <set>
 
 namespace {
@@ -136,6 +137,35 @@ void checkShortPhrasesUsed(const StructureList& list, const std::vector<Professi
                                 QStringLiteral("no profession names this phrase: it is never offered"));
 }
 
+// Every activity must be able to reach the results (as a code of a short
+// phrase some long phrase offers) and every profession must be offered.
+void checkReachable(const Activities& activities, const StructureList& professionList,
+                    const std::vector<Phrase>& longPhrases, const std::vector<Phrase>& shortPhrases,
+                    const std::vector<Profession>& professions, Diagnostics& diagnostics)
+{
+    std::vector<const Phrase*> everyLongPhrase;
+    std::set<QString> named;
+    for (const Phrase& phrase : longPhrases) {
+        everyLongPhrase.push_back(&phrase);
+        named.insert(phrase.codes.begin(), phrase.codes.end());
+    }
+    std::set<QString> scored;
+    for (int number : candidates(everyLongPhrase, professions))
+        if (number <= static_cast<int>(shortPhrases.size()))
+            for (const QString& code : shortPhrases[size_t(number - 1)].codes)
+                scored.insert(code);
+    for (const StructureEntry& entry : activities.list.entries)
+        if (!scored.count(entry.key))
+            diagnostics.warning(activities.list.shown, entry.line,
+                                QStringLiteral("no offered short phrase has this activity: it never reaches the results"));
+    for (size_t i = 0; i < professions.size(); ++i) {
+        const QStringList& codes = professions[i].codes;
+        if (std::none_of(codes.begin(), codes.end(), [&](const QString& code) { return named.count(code) > 0; }))
+            diagnostics.warning(professionList.shown, professionList.entries[i].line,
+                                QStringLiteral("no long phrase has this profession's activities: it is never offered"));
+    }
+}
+
 std::optional<Activities> readActivities(const QString& folder, Diagnostics& diagnostics)
 {
     auto list = readStructure(folder, "activities.txt", 0, 0, "an activity code", diagnostics);
@@ -175,6 +205,7 @@ void compileProfessions(const QString& folder, OutputFolder& out, Diagnostics& d
     const auto professions = readProfessions(*professionList, *shortList, *activities, diagnostics);
     checkCandidates(*longList, longPhrases, professions, diagnostics);
     checkShortPhrasesUsed(*shortList, professions, diagnostics);
+    checkReachable(*activities, *professionList, longPhrases, shortPhrases, professions, diagnostics);
 
     const auto activityTexts = readLanguageTexts(folder, "activities.txt",
                                                  uniformKeys(activities->list.keys(), kActivityWidth), diagnostics);

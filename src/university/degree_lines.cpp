@@ -1,0 +1,40 @@
+#include "university/degree_lines.h"
+
+#include "data/data_store.h"
+
+#include <algorithm>
+
+namespace degree_lines {
+
+int degreeCount(const DataStore& store)
+{
+    return std::clamp(store.carreran.count, 0, store.datgrados.rows());
+}
+
+std::string fixedWidth(std::string_view text, int width)
+{
+    std::string fixed(text::cut(text, width));
+    fixed.resize(static_cast<size_t>(std::max(width, 0)), ' ');
+    return fixed;
+}
+
+std::string_view nameAtPosition(const DataStore& store, int degree, int position)
+{
+    const int altName = store.datcarnue.value(2, degree, position);
+    // A value is a carrenue line number; the table holds line 1 in slot 0.
+    if (altName > 0 && altName <= store.carrenue.count)
+        return store.carrenue[altName - 1];
+    return store.carreran[degree];
+}
+
+std::string_view nameAtPlace(const DataStore& store, int degree, int place)
+{
+    const int places = store.datcarn.length(1, degree);
+    for (int k = 1; k <= places; ++k) {
+        if (store.datcarn.value(1, degree, k) == place)
+            return nameAtPosition(store, degree, k);
+    }
+    return store.carreran[degree];
+}
+
+} // namespace degree_lines

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class DataStore;
+
+// Pieces of the degree lists: names of degrees as a place teaches them.
+namespace degree_lines {
+
+// The number of degrees: the lines of carreran, within the record areas.
+int degreeCount(const DataStore& store);
+
+// The text cut to width characters and padded with blanks to exactly width.
+std::string fixedWidth(std::string_view text, int width);
+
+// The name of the degree at position k of its place list: the alternative name
+// used there, else its carreran line.
+std::string_view nameAtPosition(const DataStore& store, int degree, int position);
+
+// The name of the degree at its first position at the place; the carreran
+// line when the place does not teach it.
+std::string_view nameAtPlace(const DataStore& store, int degree, int place);
+
+} // namespace degree_lines
