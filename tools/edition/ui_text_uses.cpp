@@ -14,7 +14,12 @@
 namespace {
 
 const QRegularExpression kTableIndex(QStringLiteral(R"(\b(?:uiText|texts|t)\s*\[([^\]]*)\])"));
-const QRegularExpression kBytesCall(QStringLiteral(R"(\buiText\s*\.\s*bytes\s*\(\s*(\d+)\s*\))"));
+const QRegularExpression kBytesCall(QStringLiteral(R"(\buiText\s*\.\s*bytes\s*\(([^()]*)\))"));
+const QRegularExpression kCaptionTableStart(QStringLiteral(R"(\b\w*(?:caption|text|hint)s?\w*\s*(?:\[\s*\])?\s*=\s*\{)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+const QRegularExpression kCaptionPair(QStringLiteral(R"(\{\s*[^{},]+,\s*(\d+)\s*\})"));
+const QRegularExpression kLineConstantName(QStringLiteral(R"(Line\d*$)"));
+const QRegularExpression kOtherTableIndex(QStringLiteral(R"(\b(\w+)\s*\[\s*(\w+)\s*\])"));
 const QRegularExpression kConstant(QStringLiteral(R"(\bconstexpr\s+int\s+(\w+)\s*=\s*(\d+)\s*;)"));
 const QRegularExpression kListFunction(
     QStringLiteral(R"((\w+)\s*(?:=\s*\[[^\]]*\]\s*)?\([^)]*std::initializer_list<int>)"));
@@ -33,12 +38,18 @@ QString withoutLineComment(const QString& line)
     return line;
 }
 
+bool isTextTable(const QString& name)
+{
+    return name == QLatin1String("uiText") || name == QLatin1String("texts") || name == QLatin1String("t");
+}
+
 struct FileScan {
     QString path;
     QStringList lines;
     QHash<QString, int> constants;       // name -> value
     QHash<QString, int> constantLines;   // name -> file line
     QSet<QString> listFunctions;
+    QSet<QString> otherTableIndexes;
     QList<UiTextUse> uses;
 
     void add(int value, int index)
@@ -56,9 +67,11 @@ struct FileScan {
             add(constants.value(name), index);
     }
 
+    // Numbers added to or taken from a constant are offsets, not lines.
     void addNumbersAndConstants(const QString& expression, int index)
     {
-        for (auto it = kNumber.globalMatch(expression); it.hasNext();)
+        const bool offsets = expression.contains(QLatin1Char('+')) || expression.contains(QLatin1Char('-'));
+        for (auto it = kNumber.globalMatch(expression); !offsets && it.hasNext();)
             add(it.next().captured().toInt(), index);
         for (auto it = kWord.globalMatch(expression); it.hasNext();) {
             const QString word = it.next().captured();
@@ -80,14 +93,35 @@ struct FileScan {
         }
     }
 
+    // A constant named ...Line that no other table is indexed with names a
+    // text line even where the code passes it on before the text is read.
+    void collectLineConstants()
+    {
+        for (auto it = constants.cbegin(); it != constants.cend(); ++it)
+            if (kLineConstantName.match(it.key()).hasMatch() && !otherTableIndexes.contains(it.key()))
+                addConstant(it.key());
+    }
+
     void collectUses()
     {
+        bool inCaptionTable = false;
         for (int i = 0; i < lines.size(); ++i) {
             const QString code = withoutLineComment(lines[i]);
+            inCaptionTable = inCaptionTable || kCaptionTableStart.match(code).hasMatch();
+            if (inCaptionTable) {
+                for (auto it = kCaptionPair.globalMatch(code); it.hasNext();)
+                    add(it.next().captured(1).toInt(), i);
+                inCaptionTable = !code.contains(QLatin1String("};"));
+            }
             for (auto it = kTableIndex.globalMatch(code); it.hasNext();)
                 addNumbersAndConstants(it.next().captured(1), i);
             for (auto it = kBytesCall.globalMatch(code); it.hasNext();)
-                add(it.next().captured(1).toInt(), i);
+                addNumbersAndConstants(it.next().captured(1), i);
+            for (auto it = kOtherTableIndex.globalMatch(code); it.hasNext();) {
+                const auto m = it.next();
+                if (!isTextTable(m.captured(1)))
+                    otherTableIndexes.insert(m.captured(2));
+            }
             for (const QString& function : std::as_const(listFunctions)) {
                 const QRegularExpression call(QStringLiteral(R"(\b%1\s*\((?:\s*\w+\s*,)?\s*\{([\d\s,]*)\})")
                                                   .arg(QRegularExpression::escape(function)));
@@ -114,6 +148,7 @@ QList<UiTextUse> scanUiTextUsesInFile(const QString& relativePath, const QString
     scan.lines = contents.split(QLatin1Char('\n'));
     scan.collectDeclarations();
     scan.collectUses();
+    scan.collectLineConstants();
     return scan.uses;
 }
 

@@ -33,6 +33,13 @@ TEST(UiTextUses, RecognisesEveryWayTheCodeNamesALine)
         {"const UiText& t = u;\nconst auto l = [&t](std::initializer_list<int> n) { return j(t, n); };\nh = l({305, 301});",
          {305, 301}},
         {"auto b = store.uiText.bytes(48);", {48}},
+        {"const UiText& t = u;\nconst std::pair<QPushButton*, int> captions[] = {\n  {BotUni, 276}, {BotReq, 277},\n};\n"
+         "const int sizes[] = {{a, 3}};",
+         {276, 277}},
+        {"constexpr int kFirst = 515;\nauto b = store.uiText.bytes(kFirst + branch - 1);", {515}},
+        {"constexpr int kCanDoLine = 144;\nconstexpr int kTitleLine = 30;\n// uiText\nv.lines = {kCanDoLine};\n"
+         "x = store.itinerar[kTitleLine];",
+         {144}},
         {"// t[12] in a comment\nconst UiText& t = u; // t[13]\nurl = \"http://x\"; a = t[14];", {14}},
         {"int counts[5]; counts[3] = 1; // uiText", {}},
         {"no texts here: t[5]", {}},
