@@ -11,6 +11,11 @@ int degreeCount(const DataStore& store)
     return std::clamp(store.carreran.count, 0, store.datgrados.rows());
 }
 
+QByteArray toBytes(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 std::string fixedWidth(std::string_view text, int width)
 {
     std::string fixed(text::cut(text, width));

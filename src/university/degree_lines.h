@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,9 @@ namespace degree_lines {
 
 // The number of degrees: the lines of carreran, within the record areas.
 int degreeCount(const DataStore& store);
+
+// Stored bytes as a QByteArray, for the lists handed to the screens.
+QByteArray toBytes(std::string_view text);
 
 // The text cut to width characters and padded with blanks to exactly width.
 std::string fixedWidth(std::string_view text, int width);

@@ -14,10 +14,6 @@ constexpr int kNameColumnWidth = 47;
 constexpr int kMarkWidth = 4;
 
 
-QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The partner lines of one university, headed by its name.
 QList<QByteArray> universityLines(const DataStore& store, const DoubleDegrees::University& university, int degree)
@@ -30,9 +26,9 @@ QList<QByteArray> universityLines(const DataStore& store, const DoubleDegrees::U
             if (chosen != degree)
                 continue;
             if (lines.isEmpty())
-                lines.append("- " + bytes(text::cut(university.name, kUniversityNameWidth)));
-            lines.append("+ " + bytes(degree_lines::fixedWidth(store.carreran[partner], kPartnerNameWidth)) +
-                         bytes(degree_lines::fixedWidth(pair.mark, kMarkWidth)));
+                lines.append("- " + degree_lines::toBytes(text::cut(university.name, kUniversityNameWidth)));
+            lines.append("+ " + degree_lines::toBytes(degree_lines::fixedWidth(store.carreran[partner], kPartnerNameWidth)) +
+                         degree_lines::toBytes(degree_lines::fixedWidth(pair.mark, kMarkWidth)));
         }
     }
     return lines;
@@ -43,9 +39,9 @@ QList<QByteArray> universityLines(const DataStore& store, const DoubleDegrees::U
 QList<GridRow> composeStarMapDoubles(const DataStore& store, int community, int degree)
 {
     QList<GridRow> rows;
-    rows.append({"     " + bytes(store.uiText.bytes(242)) + " de...", {}});
-    rows.append({"- " + bytes(text::cut(store.carreran[degree], kDegreeNameWidth)), {}});
-    rows.append({"     " + bytes(store.uiText.bytes(593)) + "...", {}});
+    rows.append({"     " + degree_lines::toBytes(store.uiText.bytes(242)) + " de...", {}});
+    rows.append({"- " + degree_lines::toBytes(text::cut(store.carreran[degree], kDegreeNameWidth)), {}});
+    rows.append({"     " + degree_lines::toBytes(store.uiText.bytes(593)) + "...", {}});
     // Pairs whose code no degree has hold degree 0: no degree must match them.
     if (degree < 1 || degree > degree_lines::degreeCount(store))
         return rows;

@@ -18,10 +18,6 @@ constexpr int kLinesWithoutBranches = 15;
 
 constexpr int kUiFirstBranch = 515;
 
-QByteArray bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QByteArray blanks(int count)
 {
@@ -44,7 +40,7 @@ QList<PlaceDegreeLine> groupedByBranch(const DataStore& store, const QList<Place
                 continue;
             if (!headerAdded) {
                 const auto name = text::cut(store.uiText.bytes(kUiFirstBranch + branch - 1), kBranchNameWidth);
-                grouped.append({"-   " + bytes(name) + blanks(5), 0});
+                grouped.append({"-   " + degree_lines::toBytes(name) + blanks(5), 0});
                 headerAdded = true;
             }
             grouped.append(lines[i]);
@@ -66,15 +62,15 @@ void appendDoubleDegrees(const DataStore& store, int place, QList<PlaceDegreeLin
     if (block.count <= 0)
         return;
     lines.append({QByteArray(), 0});
-    lines.append({"-" + blanks(16) + bytes(store.uiText.bytes(242)) + blanks(5), 0});
+    lines.append({"-" + blanks(16) + degree_lines::toBytes(store.uiText.bytes(242)) + blanks(5), 0});
     for (int i = 1; i <= block.count; ++i) {
         const auto& pair = block.entries[static_cast<size_t>(i)];
-        lines.append({bytes(degree_lines::fixedWidth(degree_lines::nameAtPlace(store, pair.firstDegree, place),
+        lines.append({degree_lines::toBytes(degree_lines::fixedWidth(degree_lines::nameAtPlace(store, pair.firstDegree, place),
                                                     kDegreeNameWidth)) +
-                          bytes(degree_lines::fixedWidth(pair.mark, 4)),
+                          degree_lines::toBytes(degree_lines::fixedWidth(pair.mark, 4)),
                       0});
         lines.append({" + " +
-                          bytes(degree_lines::fixedWidth(degree_lines::nameAtPlace(store, pair.secondDegree, place),
+                          degree_lines::toBytes(degree_lines::fixedWidth(degree_lines::nameAtPlace(store, pair.secondDegree, place),
                                                          kPartnerNameWidth)) +
                           blanks(4),
                       0});
@@ -99,14 +95,14 @@ WhereToStudyList composeWhereToStudy(const DataStore& store, int degree)
         const int place = store.datcarn.value(1, degree, k);
         if (place < 1 || place > store.lugar.count)
             continue;
-        entries.append({bytes(degree_lines::fixedWidth(store.lugar.names[place], kPlaceNameWidth)) +
+        entries.append({degree_lines::toBytes(degree_lines::fixedWidth(store.lugar.names[place], kPlaceNameWidth)) +
                             markText(store.datcarn.value(2, degree, k)),
                         store.lugar.regions[static_cast<size_t>(place)]});
     }
 
     WhereToStudyList list;
     list.lines.append(
-        bytes(text::cut("-" + std::string(17, ' ') + std::string(store.uiText.bytes(593)), kTitleLineWidth)));
+        degree_lines::toBytes(text::cut("-" + std::string(17, ' ') + std::string(store.uiText.bytes(593)), kTitleLineWidth)));
     list.lines.append("Not.");
     for (int community = 1; community <= kCommunities; ++community) {
         const qsizetype headerIndex = list.lines.size();
@@ -116,7 +112,7 @@ WhereToStudyList composeWhereToStudy(const DataStore& store, int degree)
             if (!list.marks.flags[community]) {
                 list.marks.flags[community] = true;
                 list.marks.firstRow[community] = static_cast<int>(headerIndex);
-                list.lines.append("- " + bytes(text::from(store.comunida[community], 3)));
+                list.lines.append("- " + degree_lines::toBytes(text::from(store.comunida[community], 3)));
             }
             list.lines.append("<" + entry.text);
         }
@@ -146,7 +142,7 @@ QList<PlaceDegreeLine> composePlaceDegrees(const DataStore& store, int place)
             if (store.datcarn.value(1, degree, k) != place)
                 continue;
             lines.append({"<" +
-                              bytes(degree_lines::fixedWidth(degree_lines::nameAtPosition(store, degree, k),
+                              degree_lines::toBytes(degree_lines::fixedWidth(degree_lines::nameAtPosition(store, degree, k),
                                                              kDegreeNameWidth)) +
                               markText(store.datcarn.value(2, degree, k)),
                           degree});
