@@ -92,6 +92,18 @@ TEST_F(CompiledGeography, PicturesAreTheBitmapsTheScreensShow)
     const QImage display(QStringLiteral(TRAZELA_EDITION_SOURCES "/geography/maps/communities-display.png"));
     const QImage mapa(output->filePath("mapa"));
     EXPECT_EQ(mapa.convertToFormat(QImage::Format_RGB32), display.convertToFormat(QImage::Format_RGB32));
+
+    // Every byte, row padding included, is the same on every compilation.
+    FixtureFolder again;
+    Diagnostics diagnostics;
+    OutputFolder out(again.path(), diagnostics);
+    compileGeography(QStringLiteral(TRAZELA_EDITION_SOURCES), out, diagnostics);
+    for (const char* name : {"mapa", "mapac", "mapam"}) {
+        QFile first(output->filePath(QLatin1String(name)));
+        QFile second(again.filePath(QLatin1String(name)));
+        ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(first.readAll(), second.readAll()) << name;
+    }
 }
 
 TEST_F(CompiledGeography, TablesLoadWithTheProgramsLoaders)

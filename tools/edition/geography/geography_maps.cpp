@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QImage>
 #include <QtEndian>
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -69,8 +70,12 @@ QByteArray bitmap(const QImage& display, bool indexed)
 {
     QImage image = indexed ? display.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
                            : display.convertToFormat(QImage::Format_RGB888);
-    if (indexed)
+    if (indexed) {
         image.setColorCount(256); // a full palette keeps the bitmap at 8 bits per pixel
+        // Rows are padded to 32 bits; clear the padding so the file is the same on every build.
+        for (int y = 0; y < image.height(); ++y)
+            std::memset(image.scanLine(y) + image.width(), 0, size_t(image.bytesPerLine() - image.width()));
+    }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
