@@ -141,12 +141,8 @@ void TForm2::hideAll(std::initializer_list<QWidget*> widgets)
 
 void TForm2::loadTables()
 {
-    // The degree browser loads the group members, degrees and higher-grade
-    // titles for the screens created after it; without it they are loaded here.
-    if (store_.carreran.count == 0) {
-        screen_files::loadDegreeBrowserLanguageTables(store_);
-        screen_files::loadDegreeBrowserDataFiles(store_);
-    }
+    // The group members, degrees and higher-grade titles are loaded by the
+    // degree screen, created before this one.
     screen_files::loadEsoQuestionnaireTables(store_);
     screen_files::loadEsoQuestionnaireRecords(store_);
 }

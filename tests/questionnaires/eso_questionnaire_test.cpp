@@ -6,6 +6,7 @@
 #include "app/screen_table.h"
 #include "app/screens.h"
 #include "data/data_store.h"
+#include "data/screen_files.h"
 #include "data/settings.h"
 #include "platform/cp1252.h"
 #include "platform/file_dialog_service.h"
@@ -80,6 +81,9 @@ protected:
         DataStore::reset();
         DataStore& s = DataStore::instance();
         s.initialise({{}, QStringLiteral(TRAZELA_BUILD_FOLDER), QStringLiteral(TRAZELA_BUILD_FOLDER), &settings});
+        // What the degree screen, created earlier, loads for this one.
+        screen_files::loadDegreeBrowserLanguageTables(s);
+        screen_files::loadDegreeBrowserDataFiles(s);
         ASSERT_FALSE(s.run.startupAborted) << messages.shown.join(QLatin1Char('|')).toStdString();
         dialog = std::make_unique<TForm4>(s.uiText);
         screens().Form4 = dialog.get();
