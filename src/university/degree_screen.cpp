@@ -6,7 +6,6 @@
 #include "data/screen_files.h"
 #include "platform/image_lists.h"
 #include "platform/owner_drawn.h"
-#include "platform/painting.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -83,50 +82,6 @@ void disable(std::initializer_list<QPushButton*> buttons)
 }
 
 } // namespace
-
-TiledPicture::TiledPicture(const QImage& tile, QWidget* parent)
-    : QWidget(parent)
-    , tile_(tile)
-{
-}
-
-void TiledPicture::setTile(const QImage& tile)
-{
-    tile_ = tile;
-    update();
-}
-
-void TiledPicture::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painting::tile(painter, size(), tile_);
-}
-
-CommunityMap::CommunityMap(const QImage& map, QWidget* parent)
-    : QWidget(parent)
-    , map_(map)
-{
-    setMouseTracking(true);
-    setFixedSize(map.isNull() ? QSize(281, 196) : map.size());
-}
-
-void CommunityMap::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, map_);
-}
-
-void CommunityMap::mouseMoveEvent(QMouseEvent* event)
-{
-    if (onMouseMove)
-        onMouseMove(event->position().toPoint().x(), event->position().toPoint().y());
-}
-
-void CommunityMap::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-        onClick();
-}
 
 TForm1::TForm1(DataStore& store, QWidget* parent)
     : QWidget(parent)
@@ -337,8 +292,9 @@ void TForm1::createContentArea()
 void TForm1::createUniversityControls()
 {
     PanelEstrellas = panel(this, QRect(50, 120, 291, 206), ColorScreen);
-    mapa = new CommunityMap(store_.pictures.mapa, PanelEstrellas);
-    mapa->move(5, 5);
+    mapa = new MapPicture(PanelEstrellas);
+    mapa->setGeometry(5, 5, 281, 196);
+    mapa->setCanvas(store_.pictures.mapa);
     PanelEstrellas->hide();
     PanelMapa = new QLabel(this);
     PanelMapa->setFont(arial(8, true));
@@ -423,7 +379,7 @@ void TForm1::connectHandlers()
     connect(BotIntUni, &QPushButton::released, this, &TForm1::BotIntUniMouseUp);
     connect(BotImprimir, &QPushButton::clicked, this, &TForm1::BotImprimirClick);
     mapa->onMouseMove = [this](int x, int y) { mapaMouseMove(x, y); };
-    mapa->onClick = [this] { mapaClick(); };
+    mapa->onClick = [this](int, int) { mapaClick(); };
     connect(ListComunidad, &QListWidget::clicked, this,
             [this](const QModelIndex& index) { ListComunidadClick(index.row()); });
     connect(GridNotas, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { GridNotasDblClick(row); });

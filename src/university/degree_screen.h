@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/tiled_picture.h"
 #include "university/degree_lists.h"
 #include "university/star_map_window.h"
 #include "university/where_to_study.h"
@@ -23,37 +24,6 @@ class QTextEdit;
 class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// A picture tiled over the widget's area.
-class TiledPicture : public QWidget {
-public:
-    TiledPicture(const QImage& tile, QWidget* parent);
-    void setTile(const QImage& tile);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage tile_;
-};
-
-// The communities map of the universities browser; reports moves and clicks
-// in map coordinates.
-class CommunityMap : public QWidget {
-public:
-    CommunityMap(const QImage& map, QWidget* parent);
-
-    std::function<void(int x, int y)> onMouseMove;
-    std::function<void()> onClick;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QImage map_;
-};
 
 // The university-studies screen: its menu, the degree browser (branches,
 // groupings, a selected degree and where it is studied) and the universities
@@ -190,7 +160,7 @@ public:
     QPushButton* BotArtesLug;
 
     QFrame* PanelEstrellas;
-    CommunityMap* mapa;
+    MapPicture* mapa;
     QLabel* PanelMapa;
     OwnerDrawnList* ListComunidad;
     QPushButton* BotRetroceder;

@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -42,36 +41,6 @@ int leftEdge(int width)
 
 } // namespace
 
-StarMapPicture::StarMapPicture(QWidget* parent)
-    : QWidget(parent)
-{
-    setMouseTracking(true);
-}
-
-void StarMapPicture::setCanvas(const QImage& picture)
-{
-    canvas_ = picture.convertToFormat(QImage::Format_RGB32);
-    update();
-}
-
-void StarMapPicture::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.drawImage(0, 0, canvas_);
-}
-
-void StarMapPicture::mouseMoveEvent(QMouseEvent* event)
-{
-    if (onMouseMove)
-        onMouseMove(event->position().toPoint().x(), event->position().toPoint().y());
-}
-
-void StarMapPicture::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-        onClick(event->position().toPoint().x(), event->position().toPoint().y());
-}
-
 TForm7::TForm7(DataStore& store)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint)
     , store_(store)
@@ -82,7 +51,7 @@ TForm7::TForm7(DataStore& store)
     setPalette(QPalette(ColorLabelText, ColorScreen));
     move(leftEdge(width()), 0);
 
-    MapaEstrellas = new StarMapPicture(this);
+    MapaEstrellas = new MapPicture(this);
     MapaEstrellas->setGeometry(0, 0, mapa.width(), mapa.height());
     MapaEstrellas->setCanvas(mapa);
     MapaEstrellas->onMouseMove = [this](int x, int y) { MapaEstrellasMouseMove(x, y); };

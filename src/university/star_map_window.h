@@ -1,5 +1,6 @@
 #pragma once
 
+#include "university/map_picture.h"
 #include "university/where_to_study.h"
 
 #include <QColor>
@@ -25,28 +26,6 @@ public:
     virtual void showGridRows(const QList<GridRow>& rows) = 0;
 };
 
-// The communities map as a canvas that the stars are drawn on; reports mouse
-// moves and clicks in map coordinates.
-class StarMapPicture : public QWidget {
-public:
-    explicit StarMapPicture(QWidget* parent);
-
-    const QImage& canvas() const { return canvas_; }
-    QImage& canvas() { return canvas_; }
-    void setCanvas(const QImage& picture);
-
-    std::function<void(int x, int y)> onMouseMove;
-    std::function<void(int x, int y)> onClick;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    QImage canvas_;
-};
-
 // The small window over the degree browser that blinks over the communities
 // where the chosen degree is taught. A click on a community moves the
 // browser's list there, or lists the double degrees offered there.
@@ -62,7 +41,7 @@ public:
     // Stops the stars and hides the window.
     void hideBlinking();
 
-    StarMapPicture* MapaEstrellas;
+    MapPicture* MapaEstrellas;
     QLabel* PanelMapa;
     QTimer* TimerEstrellas;
 
