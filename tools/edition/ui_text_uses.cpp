@@ -48,7 +48,7 @@ struct FileScan {
     QStringList lines;
     QHash<QString, int> constants;       // name -> value
     QHash<QString, int> constantLines;   // name -> file line
-    QSet<QString> listFunctions;
+    QList<QRegularExpression> listCalls; // calls of the file's number-list functions
     QSet<QString> otherTableIndexes;
     QList<UiTextUse> uses;
 
@@ -89,7 +89,8 @@ struct FileScan {
                 constantLines.insert(m.captured(1), i + 1);
             }
             if (const auto m = kListFunction.match(code); m.hasMatch())
-                listFunctions.insert(m.captured(1));
+                listCalls.append(QRegularExpression(QStringLiteral(R"(\b%1\s*\((?:\s*\w+\s*,)?\s*\{([\d\s,]*)\})")
+                                                        .arg(QRegularExpression::escape(m.captured(1)))));
         }
     }
 
@@ -122,9 +123,7 @@ struct FileScan {
                 if (!isTextTable(m.captured(1)))
                     otherTableIndexes.insert(m.captured(2));
             }
-            for (const QString& function : std::as_const(listFunctions)) {
-                const QRegularExpression call(QStringLiteral(R"(\b%1\s*\((?:\s*\w+\s*,)?\s*\{([\d\s,]*)\})")
-                                                  .arg(QRegularExpression::escape(function)));
+            for (const QRegularExpression& call : std::as_const(listCalls)) {
                 for (auto it = call.globalMatch(code); it.hasNext();)
                     addNumbersAndConstants(it.next().captured(1), i);
             }
