@@ -23,12 +23,17 @@ std::string fixedWidth(std::string_view text, int width)
     return fixed;
 }
 
+std::string_view altNameLine(const DataStore& store, int n)
+{
+    // The table holds line 1 in slot 0.
+    return n >= 1 && n <= store.carrenue.count ? std::string_view(store.carrenue[n - 1]) : std::string_view();
+}
+
 std::string_view nameAtPosition(const DataStore& store, int degree, int position)
 {
     const int altName = store.datcarnue.value(2, degree, position);
-    // A value is a carrenue line number; the table holds line 1 in slot 0.
     if (altName > 0 && altName <= store.carrenue.count)
-        return store.carrenue[altName - 1];
+        return altNameLine(store, altName);
     return store.carreran[degree];
 }
 

@@ -18,6 +18,9 @@ QByteArray toBytes(std::string_view text);
 // The text cut to width characters and padded with blanks to exactly width.
 std::string fixedWidth(std::string_view text, int width);
 
+// Line n of carrenue (an alternative name); empty outside the table.
+std::string_view altNameLine(const DataStore& store, int n);
+
 // The name of the degree at position k of its place list: the alternative name
 // used there, else its carreran line.
 std::string_view nameAtPosition(const DataStore& store, int degree, int position);

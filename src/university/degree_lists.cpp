@@ -189,7 +189,7 @@ std::string altNameHint(const DataStore& store, int degree)
     const AltNameRow& row = store.altNames[static_cast<size_t>(degree)];
     std::string hint = "    " + std::string(store.uiText.bytes(kAltNameTitleLine)) + "\n";
     for (int i = 0; i < std::min(row.count, AltNameRow::kMaxNames); ++i)
-        hint += "-" + std::string(text::trimRight(store.carrenue[row.names[static_cast<size_t>(i)] - 1])) + "\n";
+        hint += "-" + std::string(text::trimRight(degree_lines::altNameLine(store, row.names[static_cast<size_t>(i)]))) + "\n";
     return hint;
 }
 
